@@ -68,17 +68,42 @@ void RasterSurface::Fill(int64_t left, int64_t top, int64_t right, int64_t botto
         std::memset(m_bits + y * m_stride + left, value, static_cast<size_t>(right - left));
 }
 
-// Pixel i of a line, for i from 0 up to but not including `major` (the longer
+// Pixel i of a slanted line, for i from 0 up to but not including `major` (the longer
 // of |dx| and |dy|), lies i steps along the major axis and
 // q(i) = floor((2 i minor + major) / (2 major)) steps along the minor one.
 // Clipping narrows the range of i with exact integer bounds, so a clipped line
 // paints exactly the pixels of the whole line that lie inside.
 void RasterSurface::Line(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
 {
+    // Horizontal and vertical lines, the most common by far: a span of pixels
+    // from the start point up to the end point, which stays unpainted.
+    if (y0 == y1) {
+        if (y0 < m_clipTop || y0 >= m_clipBottom || x0 == x1)
+            return;
+        int64_t left = x0 < x1 ? x0 : x1 + 1, right = x0 < x1 ? x1 : x0 + 1;
+        left = std::max<int64_t>(left, m_clipLeft);
+        right = std::min<int64_t>(right, m_clipRight);
+        if (left < right)
+            std::memset(m_bits + y0 * m_stride + left, kBlack, static_cast<size_t>(right - left));
+        return;
+    }
+    if (x0 == x1) {
+        if (x0 < m_clipLeft || x0 >= m_clipRight)
+            return;
+        int64_t top = y0 < y1 ? y0 : y1 + 1, bottom = y0 < y1 ? y1 : y0 + 1;
+        top = std::max<int64_t>(top, m_clipTop);
+        bottom = std::min<int64_t>(bottom, m_clipBottom);
+        for (uint8_t* pixel = m_bits + top * m_stride + x0; top < bottom; ++top, pixel += m_stride)
+            *pixel = kBlack;
+        return;
+    }
+    SlantedLine(x0, y0, x1, y1);
+}
+
+void RasterSurface::SlantedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
+{
     int64_t dx = x1 - x0, dy = y1 - y0;
     int64_t adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
-    if (adx == 0 && ady == 0)
-        return;
     int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
 
     bool xMajor = adx >= ady;
@@ -105,32 +130,26 @@ void RasterSurface::Line(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
         // Minor offsets q that lie inside, then the steps that reach them.
         int64_t qLo = sv > 0 ? vLo - v0 : v0 - vHi + 1;
         int64_t qHi = sv > 0 ? vHi - v0 : v0 - vLo + 1;
-        if (minor == 0) {
-            if (qLo > 0 || qHi <= 0)
-                return;
-        } else {
-            Wide twoMajor = Wide{2} * major, twoMinor = Wide{2} * minor;
-            Wide first = CeilDiv(twoMajor * qLo - major, twoMinor);
-            Wide stop = CeilDiv(twoMajor * qHi - major, twoMinor);
-            begin = static_cast<int64_t>(std::max<Wide>(begin, first));
-            end = static_cast<int64_t>(std::min<Wide>(end, stop));
-        }
+        Wide twoMajor = Wide{2} * major, twoMinor = Wide{2} * minor;
+        Wide first = CeilDiv(twoMajor * qLo - major, twoMinor);
+        Wide stop = CeilDiv(twoMajor * qHi - major, twoMinor);
+        begin = static_cast<int64_t>(std::max<Wide>(begin, first));
+        end = static_cast<int64_t>(std::min<Wide>(end, stop));
         if (begin >= end)
             return;
     }
 
-    Wide numerator = Wide{2} * begin * minor + major;
-    int64_t q = static_cast<int64_t>(numerator / (Wide{2} * major));
-    int64_t error = static_cast<int64_t>(numerator - Wide{2} * major * q);
+    int64_t q = 0, error = major;
+    if (begin > 0) {
+        Wide numerator = Wide{2} * begin * minor + major;
+        q = static_cast<int64_t>(numerator / (Wide{2} * major));
+        error = static_cast<int64_t>(numerator - Wide{2} * major * q);
+    }
     int64_t u = u0 + su * begin, v = v0 + sv * q;
     int64_t x = xMajor ? u : v, y = xMajor ? v : u;
     uint8_t* pixel = m_bits + y * m_stride + x;
     int64_t count = end - begin;
 
-    if (minor == 0 && xMajor) {
-        std::memset(su > 0 ? pixel : pixel - (count - 1), kBlack, static_cast<size_t>(count));
-        return;
-    }
     ptrdiff_t stepMajor = xMajor ? su : su * m_stride;
     ptrdiff_t stepMinor = xMajor ? sv * m_stride : sv;
     int64_t twoMinor = 2 * minor, twoMajor = 2 * major;

@@ -33,6 +33,7 @@ public:
 
 private:
     void Line(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
+    void SlantedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
     void Fill(int64_t left, int64_t top, int64_t right, int64_t bottom, uint8_t value);
 
     uint8_t* m_bits;
