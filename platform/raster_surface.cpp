@@ -1,7 +1,6 @@
 #include "platform/raster_surface.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -16,7 +15,8 @@ Wide CeilDiv(Wide a, Wide b)
 
 } // namespace
 
-RasterSurface::RasterSurface(uint8_t* bits, int width, int height, ptrdiff_t stride)
+template<typename Pixel>
+RasterSurface<Pixel>::RasterSurface(Pixel* bits, int width, int height, ptrdiff_t stride)
     : m_bits(bits)
     , m_width(width)
     , m_height(height)
@@ -28,7 +28,8 @@ RasterSurface::RasterSurface(uint8_t* bits, int width, int height, ptrdiff_t str
 {
 }
 
-void RasterSurface::SetClip(int left, int top, int right, int bottom)
+template<typename Pixel>
+void RasterSurface<Pixel>::SetClip(int left, int top, int right, int bottom)
 {
     m_clipLeft = std::clamp(left, 0, m_width);
     m_clipTop = std::clamp(top, 0, m_height);
@@ -36,14 +37,16 @@ void RasterSurface::SetClip(int left, int top, int right, int bottom)
     m_clipBottom = std::clamp(bottom, m_clipTop, m_height);
 }
 
-void RasterSurface::LineTo(int32_t x, int32_t y)
+template<typename Pixel>
+void RasterSurface<Pixel>::LineTo(int32_t x, int32_t y)
 {
     Line(m_x, m_y, x, y);
     m_x = x;
     m_y = y;
 }
 
-void RasterSurface::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom)
+template<typename Pixel>
+void RasterSurface<Pixel>::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom)
 {
     int64_t l = std::min(left, right), r = std::max(left, right);
     int64_t t = std::min(top, bottom), b = std::max(top, bottom);
@@ -56,7 +59,8 @@ void RasterSurface::Rectangle(int32_t left, int32_t top, int32_t right, int32_t 
     Fill(r - 1, t, r, b, kBlack);
 }
 
-void RasterSurface::Fill(int64_t left, int64_t top, int64_t right, int64_t bottom, uint8_t value)
+template<typename Pixel>
+void RasterSurface<Pixel>::Fill(int64_t left, int64_t top, int64_t right, int64_t bottom, Pixel value)
 {
     left = std::max<int64_t>(left, m_clipLeft);
     top = std::max<int64_t>(top, m_clipTop);
@@ -65,7 +69,7 @@ void RasterSurface::Fill(int64_t left, int64_t top, int64_t right, int64_t botto
     if (left >= right || top >= bottom)
         return;
     for (int64_t y = top; y < bottom; ++y)
-        std::memset(m_bits + y * m_stride + left, value, static_cast<size_t>(right - left));
+        std::fill_n(m_bits + y * m_stride + left, right - left, value);
 }
 
 // Pixel i of a slanted line, for i from 0 up to but not including `major` (the longer
@@ -73,7 +77,8 @@ void RasterSurface::Fill(int64_t left, int64_t top, int64_t right, int64_t botto
 // q(i) = floor((2 i minor + major) / (2 major)) steps along the minor one.
 // Clipping narrows the range of i with exact integer bounds, so a clipped line
 // paints exactly the pixels of the whole line that lie inside.
-void RasterSurface::Line(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
+template<typename Pixel>
+void RasterSurface<Pixel>::Line(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
 {
     // Horizontal and vertical lines, the most common by far: a span of pixels
     // from the start point up to the end point, which stays unpainted.
@@ -84,7 +89,7 @@ void RasterSurface::Line(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
         left = std::max<int64_t>(left, m_clipLeft);
         right = std::min<int64_t>(right, m_clipRight);
         if (left < right)
-            std::memset(m_bits + y0 * m_stride + left, kBlack, static_cast<size_t>(right - left));
+            std::fill_n(m_bits + y0 * m_stride + left, right - left, kBlack);
         return;
     }
     if (x0 == x1) {
@@ -93,14 +98,15 @@ void RasterSurface::Line(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
         int64_t top = y0 < y1 ? y0 : y1 + 1, bottom = y0 < y1 ? y1 : y0 + 1;
         top = std::max<int64_t>(top, m_clipTop);
         bottom = std::min<int64_t>(bottom, m_clipBottom);
-        for (uint8_t* pixel = m_bits + top * m_stride + x0; top < bottom; ++top, pixel += m_stride)
+        for (Pixel* pixel = m_bits + top * m_stride + x0; top < bottom; ++top, pixel += m_stride)
             *pixel = kBlack;
         return;
     }
     SlantedLine(x0, y0, x1, y1);
 }
 
-void RasterSurface::SlantedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
+template<typename Pixel>
+void RasterSurface<Pixel>::SlantedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
 {
     int64_t dx = x1 - x0, dy = y1 - y0;
     int64_t adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
@@ -147,7 +153,7 @@ void RasterSurface::SlantedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
     }
     int64_t u = u0 + su * begin, v = v0 + sv * q;
     int64_t x = xMajor ? u : v, y = xMajor ? v : u;
-    uint8_t* pixel = m_bits + y * m_stride + x;
+    Pixel* pixel = m_bits + y * m_stride + x;
     int64_t count = end - begin;
 
     ptrdiff_t stepMajor = xMajor ? su : su * m_stride;
@@ -163,3 +169,6 @@ void RasterSurface::SlantedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
         }
     }
 }
+
+template class RasterSurface<uint8_t>;
+template class RasterSurface<uint32_t>;

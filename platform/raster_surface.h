@@ -1,18 +1,22 @@
-// Drawing surface on an 8-bit grey image in memory: one-pixel black lines that
-// leave their end point unpainted, and rectangles with a black outline and a
-// white interior. Coordinates anywhere in the 32-bit range are clipped
-// exactly: a clipped line paints the same pixels the whole line would.
+// Drawing surface on an image in memory: one-pixel black lines that leave
+// their end point unpainted, and rectangles with a black outline and a white
+// interior. Coordinates anywhere in the 32-bit range are clipped exactly: a
+// clipped line paints the same pixels the whole line would.
+//
+// Pixels are 8-bit grey (0 black, 255 white) or 32-bit 0xAARRGGBB.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
+template<typename Pixel>
 class RasterSurface {
 public:
-    static constexpr uint8_t kBlack = 0;
-    static constexpr uint8_t kWhite = 255;
+    static constexpr Pixel kBlack = sizeof(Pixel) == 1 ? 0 : Pixel(0xFF000000);
+    static constexpr Pixel kWhite = Pixel(~Pixel(0));
 
-    RasterSurface(uint8_t* bits, int width, int height, ptrdiff_t stride);
+    // `stride` counts pixels from one row to the next.
+    RasterSurface(Pixel* bits, int width, int height, ptrdiff_t stride);
 
     int Width() const { return m_width; }
     int Height() const { return m_height; }
@@ -34,9 +38,9 @@ public:
 private:
     void Line(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
     void SlantedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
-    void Fill(int64_t left, int64_t top, int64_t right, int64_t bottom, uint8_t value);
+    void Fill(int64_t left, int64_t top, int64_t right, int64_t bottom, Pixel value);
 
-    uint8_t* m_bits;
+    Pixel* m_bits;
     int m_width;
     int m_height;
     ptrdiff_t m_stride;
@@ -47,3 +51,6 @@ private:
     int32_t m_x = 0;
     int32_t m_y = 0;
 };
+
+using GreyRasterSurface = RasterSurface<uint8_t>;
+using RgbRasterSurface = RasterSurface<uint32_t>;

@@ -13,7 +13,7 @@ __extension__ typedef __int128 Wide;
 // A small white image with a surface on it, shown as rows of '.' and '#'.
 struct Canvas {
     Canvas(int width, int height)
-        : pixels(size_t(width) * size_t(height), RasterSurface::kWhite)
+        : pixels(size_t(width) * size_t(height), GreyRasterSurface::kWhite)
         , surface(pixels.data(), width, height, width)
     {
     }
@@ -22,7 +22,7 @@ struct Canvas {
         std::string rows;
         for (int y = 0; y < surface.Height(); ++y) {
             for (int x = 0; x < surface.Width(); ++x)
-                rows += pixels[size_t(y) * surface.Width() + x] == RasterSurface::kBlack ? '#' : '.';
+                rows += pixels[size_t(y) * surface.Width() + x] == GreyRasterSurface::kBlack ? '#' : '.';
             rows += '\n';
         }
         return rows;
@@ -33,7 +33,7 @@ struct Canvas {
         surface.LineTo(x1, y1);
     }
     std::vector<uint8_t> pixels;
-    RasterSurface surface;
+    GreyRasterSurface surface;
 };
 
 // Whether the whole line paints pixel (x, y), computed per pixel with wide

@@ -241,7 +241,7 @@ void RenderPng(const Options& options, AtomicFile& file)
         || int64_t{options.width} * options.height > kMaxRenderPixels)
         throw UsageError{"a PNG needs a size from 1x1 up to 2^30 pixels"};
     std::unique_ptr<uint8_t[]> bits(new uint8_t[size_t(options.width) * size_t(options.height)]);
-    RasterSurface surface(bits.get(), options.width, options.height, options.width);
+    GreyRasterSurface surface(bits.get(), options.width, options.height, options.width);
     surface.Rectangle(0, 0, options.width, options.height);
     DrawDesign(surface, ClientRect(options));
     std::string png = EncodeMonochromePng(bits.get(), options.width, options.height, options.width);

@@ -1,0 +1,6 @@
+#include "app/design_dlg.h"
+
+// File > Print.
+void CDesignDlg::OnFilePrint()
+{
+}

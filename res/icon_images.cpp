@@ -1,0 +1,58 @@
+// Made by tools/make_icons.py: the application icon in 16 colours.
+#include "res/icon_images.h"
+
+const char* const kIconPalette = "n #000080 w #FFFFFF s #C0C0C0 g #808080";
+
+const char* const kIcon32[32] = {
+    "                                ",
+    "    gnnnnnnnnnnnnnnnnnnnnnng    ",
+    "   nnnnnnnnnnnnnnnnnnnnnnnnnn   ",
+    "  nnnnnnnnnnnnnnnnnnnnnnnnnnnn  ",
+    " gnnnnnnnnnnnnnnnnnnnnnnnnnnnng ",
+    " nnnnnnnnnnnnnnnnnnnnnnnnnnnnnn ",
+    " nnnnnnnnnnnnnnnnnnnnnnnnnnnnnn ",
+    " nnnnnnnnnnnnnnnnnnnnnnnnnnnnnn ",
+    " nnnnnnnnnnnnnnnnnnnnnnnnnnnnnn ",
+    " nnnnwsnnnnwnnnnnnnnwnnnnswnnnn ",
+    " nnnnwwnnnswnnnnnnnnwsnnnwwnnnn ",
+    " nnnnwwwwwwwnnnnnnnnwwwwwwwnnnn ",
+    " nnnnwwnwsswnnnnnnnnwsswnwwnnnn ",
+    " nnnnwsnwnnwnnnnnnnnwnnwnswnnnn ",
+    " nnnnnnnwnnnnnnnnnnnnnnwnnnnnnn ",
+    " nnnnnnnwwwwwwwwwwwwwwwwnnnnnnn ",
+    " nnnnnnnwwwwwwwwwwwwwwwwnnnnnnn ",
+    " nnnnnnnwnnnnnnnnnnnnnnwnnnnnnn ",
+    " nnnnwsnwnnwnnnnnnnnwnnwnswnnnn ",
+    " nnnnwwnwsswnnnnnnnnwsswnwwnnnn ",
+    " nnnnwwwwwwwnnnnnnnnwwwwwwwnnnn ",
+    " nnnnwwnnnswnnnnnnnnwsnnnwwnnnn ",
+    " nnnnwsnnnnwnnnnnnnnwnnnnswnnnn ",
+    " nnnnnnnnnnnnnnnnnnnnnnnnnnnnnn ",
+    " nnnnnnnnnnnnnnnnnnnnnnnnnnnnnn ",
+    " nnnnnnnnnnnnnnnnnnnnnnnnnnnnnn ",
+    " nnnnnnnnnnnnnnnnnnnnnnnnnnnnnn ",
+    " gnnnnnnnnnnnnnnnnnnnnnnnnnnnng ",
+    "  nnnnnnnnnnnnnnnnnnnnnnnnnnnn  ",
+    "   nnnnnnnnnnnnnnnnnnnnnnnnnn   ",
+    "    gnnnnnnnnnnnnnnnnnnnnnng    ",
+    "                                ",
+};
+
+const char* const kIcon16[16] = {
+    "   gggggggggg   ",
+    " gnnnnnnnnnnnng ",
+    " nnnnnnnnnnnnnn ",
+    "gnnnnnnnnnnnnnng",
+    "gnnnnnnnnnnnnnng",
+    "gnwwwwsnnswwwwng",
+    "gnnwwsnnnnswwnng",
+    "gnnswwwwwwwwsnng",
+    "gnnswwwwwwwwsnng",
+    "gnnwwsnnnnswwnng",
+    "gnwwwwsnnswwwwng",
+    "gnnnnnnnnnnnnnng",
+    "gnnnnnnnnnnnnnng",
+    " nnnnnnnnnnnnnn ",
+    " gnnnnnnnnnnnng ",
+    "   gggggggggg   ",
+};

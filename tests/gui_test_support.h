@@ -1,0 +1,74 @@
+// Helpers for tests that drive real windows on Qt's offscreen platform.
+#pragma once
+
+#include "platform/cdialog.h"
+#include "platform/window_handle.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <string>
+
+// Runs `step` once the dialog that is about to run has started and is active.
+inline void Later(std::function<void()> step)
+{
+    QTimer::singleShot(0, [step = std::move(step)] {
+        CDialog* dialog = CDialog::InnermostModal();
+        if (dialog && dialog->m_hWnd && dialog->m_hWnd->widget)
+            (void)QTest::qWaitForWindowActive(dialog->m_hWnd->widget);
+        step();
+    });
+}
+
+// Where a key goes when a person presses it: an open menu, the focus widget,
+// else the active window.
+inline QWidget* KeyTarget()
+{
+    if (QWidget* popup = QApplication::activePopupWidget())
+        return popup;
+    if (QWidget* focus = QApplication::focusWidget())
+        return focus;
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    CDialog* dialog = CDialog::InnermostModal();
+    return dialog && dialog->m_hWnd ? dialog->m_hWnd->widget.data() : nullptr;
+}
+
+inline void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(KeyTarget(), key, modifiers);
+}
+
+struct MessageBoxSeen {
+    bool shown = false;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+// Watches for the next message box, notes what it says and presses Enter on it.
+inline void AcceptNextMessageBox(MessageBoxSeen* seen)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        seen->shown = true;
+        seen->title = box->windowTitle();
+        seen->text = box->text();
+        seen->icon = box->icon();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    timer->start(5);
+}
+
+// A test program's main: Qt on the offscreen platform, the framework started
+// as if the program file were `programName` in the test's own folder.
+int RunGuiTests(int argc, char** argv, const char* programName);
