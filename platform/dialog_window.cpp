@@ -89,7 +89,7 @@ DialogWindow::DialogWindow(CWnd& wnd, const DialogTemplate& dialog, QWidget* own
     m_handle.id = static_cast<int>(dialog.id);
 
     // A modal frame with a caption and a close box: no minimise, maximise or sizing.
-    setWindowFlags(windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+    setWindowFlags((owner ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     if (owner)
         setWindowModality(Qt::WindowModal);
@@ -268,10 +268,8 @@ bool DialogWindow::event(QEvent* event)
         && isVisible() && windowHandle()) {
         QMargins margins = windowHandle()->frameMargins();
         AfxLearnFrameMargins(margins);
-        if (margins != m_appliedMargins) {
-            m_outer.moveTopLeft(frameGeometry().topLeft());
+        if (margins != m_appliedMargins)
             ApplyOuterRect();
-        }
     }
     return handled;
 }

@@ -2,7 +2,8 @@
 """Draws Vellorin's icon: a small serif figure, white on a navy tile.
 
 Writes res/icon_images.cpp (32 x 32 and 16 x 16 in 16 colours, one character a
-pixel) and res/icons/vellorin-SIZE.png for the desktop's larger sizes.
+pixel) and res/icons/vellorin-SIZE.png for the desktop: the same two pictures,
+and larger sizes drawn smoothly.
 Run from the repository's top folder after changing the design.
 """
 import math
@@ -86,13 +87,25 @@ def sixteen_colour_rows(size, levels):
 
 def png(size, levels):
     tile, ink = coverage(size, levels, width=max(1.6 / size, 0.028))
-    raw = b""
+    pixels = []
     for tile_row, ink_row in zip(tile, ink):
-        raw += b"\0"
+        row = []
         for t, k in zip(tile_row, ink_row):
             mix = k / t if t else 0
             colour = [round(n + (w - n) * mix) for n, w in zip(NAVY, WHITE)]
-            raw += bytes(colour + [round(255 * t)])
+            row.append(colour + [round(255 * t)])
+        pixels.append(row)
+    return encode_png(size, pixels)
+
+
+def png_from_rows(rows):
+    palette = {"n": NAVY, "w": WHITE, "s": SILVER, "g": GRAY}
+    pixels = [[list(palette[c]) + [255] if c in palette else [0, 0, 0, 0] for c in row] for row in rows]
+    return encode_png(len(rows), pixels)
+
+
+def encode_png(size, pixels):
+    raw = b"".join(b"\0" + b"".join(bytes(p) for p in row) for row in pixels)
 
     def chunk(kind, data):
         return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
@@ -108,10 +121,13 @@ def main():
         out.write('#include "res/icon_images.h"\n\n')
         out.write('const char* const kIconPalette = "n #000080 w #FFFFFF s #C0C0C0 g #808080";\n')
         for size, levels in ((32, 4), (16, 3)):
+            rows = sixteen_colour_rows(size, levels)
             out.write(f"\nconst char* const kIcon{size}[{size}] = {{\n")
-            for row in sixteen_colour_rows(size, levels):
+            for row in rows:
                 out.write(f'    "{row}",\n')
             out.write("};\n")
+            with open(f"res/icons/vellorin-{size}.png", "wb") as small:
+                small.write(png_from_rows(rows))
     for size in (48, 64, 128, 256):
         with open(f"res/icons/vellorin-{size}.png", "wb") as out:
             out.write(png(size, 5 if size >= 128 else 4))
