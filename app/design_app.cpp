@@ -25,8 +25,3 @@ BOOL CDesignApp::InitInstance()
     m_pMainWnd = nullptr;
     return FALSE;
 }
-
-// Design > Options...: the settings dialog.
-void CDesignApp::OnDesignOptions()
-{
-}

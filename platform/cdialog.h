@@ -27,6 +27,8 @@ public:
     // Runs the dialog until EndDialog; IDOK, IDCANCEL, or -1 when it cannot be made.
     virtual INT_PTR DoModal();
     void EndDialog(int result);
+    // Whether the modal loop goes on: FALSE once EndDialog has been called.
+    BOOL ContinueModal() const { return m_loop && !m_ended; }
 
     virtual BOOL OnInitDialog();
     virtual void OnOK();
