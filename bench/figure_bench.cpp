@@ -12,6 +12,7 @@
 #include <cairo.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -152,6 +153,41 @@ void Cairo(benchmark::State& state, int width)
     SetSegments(state, width);
 }
 
+// One paint of a 1920 x 1017 client area (a 1080p screen's) with parameters
+// that the settings dialog accepts: the slowest figures a person can ask for.
+void Paint(benchmark::State& state, double ratio, double offset)
+{
+    double savedRatio = g_dRatio, savedOffset = g_dAngleOffset;
+    g_dRatio = ratio;
+    g_dAngleOffset = offset;
+    FigureRect rect{0, 0, 1920, 1017};
+    std::vector<uint32_t> pixels(size_t(rect.right) * size_t(rect.bottom));
+    for (auto _ : state) {
+        RgbRasterSurface surface(pixels.data(), rect.right, rect.bottom, rect.right);
+        surface.Rectangle(0, 0, rect.right, rect.bottom);
+        DrawDesign(surface, rect);
+        benchmark::ClobberMemory();
+    }
+    SetSegments(state, rect.right);
+    g_dRatio = savedRatio;
+    g_dAngleOffset = savedOffset;
+}
+
+void RegisterPaintBenchmarks()
+{
+    const std::tuple<const char*, double, double> cases[] = {
+        {"paint/ratio-0.7", 0.7, 0.0},
+        {"paint/ratio-0.95", 0.95, 0.0},
+        {"paint/ratio-1", 1.0, 0.0},
+        {"paint/ratio-1/offset-1", 1.0, 1.0},
+        {"paint/ratio-1/offset-1e300", 1.0, 1e300},
+        {"paint/ratio-1e9", 1e9, 0.0},
+        {"paint/ratio--1e9", -1e9, 0.0},
+    };
+    for (auto [name, ratio, offset] : cases)
+        benchmark::RegisterBenchmark(name, Paint, ratio, offset)->Unit(benchmark::kMillisecond)->Iterations(1);
+}
+
 void RegisterFigureBenchmarks()
 {
     for (int width : {1024, 4800}) {
@@ -168,6 +204,7 @@ void RegisterFigureBenchmarks()
 int main(int argc, char** argv)
 {
     RegisterFigureBenchmarks();
+    RegisterPaintBenchmarks();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
