@@ -2,9 +2,11 @@
 // counts (the generator's limit), our raster surface on 32-bit pixels as the
 // window paints, and QPainter and cairo in their fastest use, all on images
 // allocated once.
+#include "bench/print_bench.h"
 #include "figure/serif_figure.h"
 #include "platform/raster_surface.h"
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QLine>
 #include <QPainter>
@@ -203,8 +205,10 @@ void RegisterFigureBenchmarks()
 
 int main(int argc, char** argv)
 {
+    QGuiApplication app(argc, argv); // the printer needs fonts and the platform
     RegisterFigureBenchmarks();
     RegisterPaintBenchmarks();
+    RegisterPrintBenchmarks();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

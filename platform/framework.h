@@ -3,6 +3,7 @@
 
 #include "platform/cdc.h"
 #include "platform/cdialog.h"
+#include "platform/cprint_dialog.h"
 #include "platform/cstring.h"
 #include "platform/cwinapp.h"
 #include "platform/cwnd.h"

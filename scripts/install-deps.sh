@@ -7,7 +7,7 @@ sudo=""
 
 packages=(
     # build
-    cmake g++ make pkg-config qt6-base-dev libgl-dev
+    cmake g++ make pkg-config qt6-base-dev libgl-dev libcups2-dev
     # tests and benchmarks
     libgtest-dev libbenchmark-dev libcairo2-dev locales
     xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core
