@@ -11,7 +11,7 @@ packages=(
     # tests and benchmarks
     libgtest-dev libbenchmark-dev libcairo2-dev locales
     xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core
-    cups cups-client cups-ipp-utils printer-driver-cups-pdf poppler-utils
+    cups cups-client cups-ipp-utils cups-filters poppler-utils
 )
 
 missing=()
