@@ -40,6 +40,19 @@ QFont DialogFont(const DialogTemplate& dialog)
     return font;
 }
 
+// The desktop's sans-serif face is wider than the one the templates were laid
+// out with: a label that would cut its text grows away from its aligned edge.
+QRect WholeTextRect(QRect rect, int textWidth, bool rightAligned)
+{
+    if (textWidth <= rect.width())
+        return rect;
+    if (rightAligned)
+        rect.setLeft(std::max(0, rect.right() + 1 - textWidth));
+    else
+        rect.setWidth(textWidth);
+    return rect;
+}
+
 bool IsInput(QEvent::Type type)
 {
     switch (type) {
@@ -188,7 +201,10 @@ void DialogWindow::BuildControls()
             break;
         }
         }
-        widget->setGeometry(DialogUnitsToPixels(control.x, control.y, control.cx, control.cy));
+        QRect rect = DialogUnitsToPixels(control.x, control.y, control.cx, control.cy);
+        if (control.controlClass == ControlClass::Static)
+            rect = WholeTextRect(rect, widget->sizeHint().width(), control.exStyle & WS_EX_RIGHT);
+        widget->setGeometry(rect);
         if (control.style & WS_TABSTOP)
             widget->setFocusPolicy(Qt::StrongFocus);
         else if (control.controlClass != ControlClass::Static)

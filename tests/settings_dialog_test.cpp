@@ -417,13 +417,17 @@ TEST_F(SettingsDialogTest, TemplateGeometryInPixelsFollowsTheDialogUnits)
     QString caption;
     RECT dialogRect{}, mainRect{};
     Qt::Alignment labelAlignment;
+    bool labelsWhole = true;
     RunSettings([&](SettingsView& view) {
         base = view.window->BaseUnits();
         caption = view.window->windowTitle();
         for (int id : {IDOK, IDCANCEL, IDC_DEFAULTS, IDC_RATIO, IDC_ANGLE_OFFSET, IDC_PEN_WIDTH})
             rects[id] = view.window->Control(id)->widget->geometry();
-        for (QLabel* label : view.window->findChildren<QLabel*>())
+        for (QLabel* label : view.window->findChildren<QLabel*>()) {
             labelAlignment = label->alignment();
+            labelsWhole = labelsWhole && label->sizeHint().width() <= label->width()
+                && label->geometry().right() < rects[IDC_RATIO].left();
+        }
         CDialog::InnermostModal()->GetWindowRect(&dialogRect);
         main.GetWindowRect(&mainRect);
         PressKey(Qt::Key_Escape);
@@ -448,6 +452,7 @@ TEST_F(SettingsDialogTest, TemplateGeometryInPixelsFollowsTheDialogUnits)
     EXPECT_LT(rects[IDC_RATIO].width(), rects[IDC_ANGLE_OFFSET].width());
     EXPECT_LT(rects[IDC_DEFAULTS].top(), rects[IDOK].top());
     EXPECT_TRUE(labelAlignment & Qt::AlignRight);
+    EXPECT_TRUE(labelsWhole) << "every label shows its whole text, left of the fields";
     // Centred over the main window.
     EXPECT_NEAR((dialogRect.left + dialogRect.right) / 2, (mainRect.left + mainRect.right) / 2, 1);
     EXPECT_NEAR((dialogRect.top + dialogRect.bottom) / 2, (mainRect.top + mainRect.bottom) / 2, 1);
