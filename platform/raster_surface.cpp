@@ -1,6 +1,7 @@
 #include "platform/raster_surface.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -38,14 +39,6 @@ void RasterSurface<Pixel>::SetClip(int left, int top, int right, int bottom)
 }
 
 template<typename Pixel>
-void RasterSurface<Pixel>::LineTo(int32_t x, int32_t y)
-{
-    Line(m_x, m_y, x, y);
-    m_x = x;
-    m_y = y;
-}
-
-template<typename Pixel>
 void RasterSurface<Pixel>::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom)
 {
     int64_t l = std::min(left, right), r = std::max(left, right);
@@ -68,8 +61,17 @@ void RasterSurface<Pixel>::Fill(int64_t left, int64_t top, int64_t right, int64_
     bottom = std::min<int64_t>(bottom, m_clipBottom);
     if (left >= right || top >= bottom)
         return;
-    for (int64_t y = top; y < bottom; ++y)
-        std::fill_n(m_bits + y * m_stride + left, right - left, value);
+    // White is all ones in every format: the C library's memset fills fastest.
+    if (value == kWhite && right - left == m_stride) {
+        std::memset(m_bits + top * m_stride, 0xFF, size_t(bottom - top) * size_t(m_stride) * sizeof(Pixel));
+        return;
+    }
+    for (int64_t y = top; y < bottom; ++y) {
+        if (value == kWhite)
+            std::memset(m_bits + y * m_stride + left, 0xFF, size_t(right - left) * sizeof(Pixel));
+        else
+            std::fill_n(m_bits + y * m_stride + left, right - left, value);
+    }
 }
 
 // Pixel i of a slanted line, for i from 0 up to but not including `major` (the longer
@@ -77,34 +79,6 @@ void RasterSurface<Pixel>::Fill(int64_t left, int64_t top, int64_t right, int64_
 // q(i) = floor((2 i minor + major) / (2 major)) steps along the minor one.
 // Clipping narrows the range of i with exact integer bounds, so a clipped line
 // paints exactly the pixels of the whole line that lie inside.
-template<typename Pixel>
-void RasterSurface<Pixel>::Line(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
-{
-    // Horizontal and vertical lines, the most common by far: a span of pixels
-    // from the start point up to the end point, which stays unpainted.
-    if (y0 == y1) {
-        if (y0 < m_clipTop || y0 >= m_clipBottom || x0 == x1)
-            return;
-        int64_t left = x0 < x1 ? x0 : x1 + 1, right = x0 < x1 ? x1 : x0 + 1;
-        left = std::max<int64_t>(left, m_clipLeft);
-        right = std::min<int64_t>(right, m_clipRight);
-        if (left < right)
-            std::fill_n(m_bits + y0 * m_stride + left, right - left, kBlack);
-        return;
-    }
-    if (x0 == x1) {
-        if (x0 < m_clipLeft || x0 >= m_clipRight)
-            return;
-        int64_t top = y0 < y1 ? y0 : y1 + 1, bottom = y0 < y1 ? y1 : y0 + 1;
-        top = std::max<int64_t>(top, m_clipTop);
-        bottom = std::min<int64_t>(bottom, m_clipBottom);
-        for (Pixel* pixel = m_bits + top * m_stride + x0; top < bottom; ++top, pixel += m_stride)
-            *pixel = kBlack;
-        return;
-    }
-    SlantedLine(x0, y0, x1, y1);
-}
-
 template<typename Pixel>
 void RasterSurface<Pixel>::SlantedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
 {

@@ -6,6 +6,7 @@
 // Pixels are 8-bit grey (0 black, 255 white) or 32-bit 0xAARRGGBB.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -29,14 +30,44 @@ public:
         m_x = x;
         m_y = y;
     }
-    void LineTo(int32_t x, int32_t y);
+    void LineTo(int32_t x, int32_t y)
+    {
+        int32_t x0 = m_x, y0 = m_y;
+        m_x = x;
+        m_y = y;
+        // Horizontal and vertical lines, the most common by far, are spans.
+        if (y0 == y)
+            HorizontalSpan(x0, x, y);
+        else if (x0 == x)
+            VerticalSpan(x, y0, y);
+        else
+            SlantedLine(x0, y0, x, y);
+    }
     void Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom);
 
     int32_t CurrentX() const { return m_x; }
     int32_t CurrentY() const { return m_y; }
 
 private:
-    void Line(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
+    // The pixels from the start up to the end, which stays unpainted.
+    void HorizontalSpan(int64_t x0, int64_t x1, int64_t y)
+    {
+        if (y < m_clipTop || y >= m_clipBottom || x0 == x1)
+            return;
+        int64_t left = std::max<int64_t>(x0 < x1 ? x0 : x1 + 1, m_clipLeft);
+        int64_t right = std::min<int64_t>(x0 < x1 ? x1 : x0 + 1, m_clipRight);
+        for (Pixel* pixel = m_bits + y * m_stride + left; left < right; ++left, ++pixel)
+            *pixel = kBlack;
+    }
+    void VerticalSpan(int64_t x, int64_t y0, int64_t y1)
+    {
+        if (x < m_clipLeft || x >= m_clipRight)
+            return;
+        int64_t top = std::max<int64_t>(y0 < y1 ? y0 : y1 + 1, m_clipTop);
+        int64_t bottom = std::min<int64_t>(y0 < y1 ? y1 : y0 + 1, m_clipBottom);
+        for (Pixel* pixel = m_bits + top * m_stride + x; top < bottom; ++top, pixel += m_stride)
+            *pixel = kBlack;
+    }
     void SlantedLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
     void Fill(int64_t left, int64_t top, int64_t right, int64_t bottom, Pixel value);
 
