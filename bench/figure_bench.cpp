@@ -98,9 +98,9 @@ void Null(benchmark::State& state, int width)
     SetSegments(state, width);
 }
 
-void Raster(benchmark::State& state, int width)
+// Paints a client area as the main window does: frame, white, figure.
+void RasterPaints(benchmark::State& state, FigureRect rect)
 {
-    FigureRect rect = Client(width);
     std::vector<uint32_t> pixels(size_t(rect.right) * size_t(rect.bottom));
     for (auto _ : state) {
         RgbRasterSurface surface(pixels.data(), rect.right, rect.bottom, rect.right);
@@ -108,6 +108,11 @@ void Raster(benchmark::State& state, int width)
         DrawDesign(surface, rect);
         benchmark::ClobberMemory();
     }
+}
+
+void Raster(benchmark::State& state, int width)
+{
+    RasterPaints(state, Client(width));
     SetSegments(state, width);
 }
 
@@ -162,15 +167,8 @@ void Paint(benchmark::State& state, double ratio, double offset)
     double savedRatio = g_dRatio, savedOffset = g_dAngleOffset;
     g_dRatio = ratio;
     g_dAngleOffset = offset;
-    FigureRect rect{0, 0, 1920, 1017};
-    std::vector<uint32_t> pixels(size_t(rect.right) * size_t(rect.bottom));
-    for (auto _ : state) {
-        RgbRasterSurface surface(pixels.data(), rect.right, rect.bottom, rect.right);
-        surface.Rectangle(0, 0, rect.right, rect.bottom);
-        DrawDesign(surface, rect);
-        benchmark::ClobberMemory();
-    }
-    SetSegments(state, rect.right);
+    RasterPaints(state, FigureRect{0, 0, 1920, 1017});
+    SetSegments(state, 1920);
     g_dRatio = savedRatio;
     g_dAngleOffset = savedOffset;
 }
