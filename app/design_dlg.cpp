@@ -56,3 +56,8 @@ void CDesignDlg::DrawDesign(CDC* dc, const RECT& rect)
 {
     ::DrawDesign(*dc, FigureRect{rect.left, rect.top, rect.right, rect.bottom});
 }
+
+void CDesignDlg::DrawSerif(CDC* dc, const POINT& mid, int length, double angle)
+{
+    ::DrawSerif(*dc, FigurePoint{mid.x, mid.y}, length, angle);
+}

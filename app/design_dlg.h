@@ -10,6 +10,8 @@ public:
 
     // The whole figure, centred in the rectangle and sized by its width.
     void DrawDesign(CDC* dc, const RECT& rect);
+    // One segment and, depth first, the serifs that hang from its ends.
+    void DrawSerif(CDC* dc, const POINT& mid, int length, double angle);
 
 protected:
     BOOL OnInitDialog() override;
