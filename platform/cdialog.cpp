@@ -59,7 +59,17 @@ INT_PTR CDialog::DoModal()
 
     RECT before;
     GetWindowRect(&before);
-    BOOL setFocus = OnInitDialog();
+    BOOL setFocus = FALSE;
+    try {
+        setFocus = OnInitDialog();
+    } catch (...) {
+        // A dialog that fails to start leaves nothing behind.
+        ModalStack().pop_back();
+        if (disabledOwner)
+            m_pOwner->EnableWindow(TRUE);
+        DestroyWindow();
+        throw;
+    }
     CentreIfUnmoved(before);
     if (setFocus)
         window->FocusFirstTabStop();

@@ -72,6 +72,19 @@ BEGIN_MESSAGE_MAP(BaseDlg, CDialog)
     ON_COMMAND(0x8003, BaseDlg::OnBase)
 END_MESSAGE_MAP()
 
+// Binds a control that its template lacks.
+class BrokenDlg : public CDialog {
+public:
+    BrokenDlg()
+        : CDialog(kPlainDialog)
+    {
+    }
+    CEdit m_editMissing;
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override { DDX_Control(dx, 77, m_editMissing); }
+};
+
 class TestDlg : public BaseDlg {
 public:
     explicit TestDlg(UINT id = kPlainDialog, CWnd* parent = nullptr)
@@ -83,6 +96,11 @@ public:
     void OnNoResource() { throw CResourceException(); }
     void OnOtherFailure() { throw std::runtime_error("inner text"); }
     void OnGo() { ++goClicks; }
+    void OnOpenBroken()
+    {
+        BrokenDlg broken;
+        broken.DoModal();
+    }
     void OnPaint()
     {
         ++paints;
@@ -116,6 +134,7 @@ BEGIN_MESSAGE_MAP(TestDlg, BaseDlg)
     ON_COMMAND(0x8011, TestDlg::OnNoResource)
     ON_COMMAND(0x8012, TestDlg::OnOtherFailure)
     ON_BN_CLICKED(kButton, TestDlg::OnGo)
+    ON_COMMAND(0x8013, TestDlg::OnOpenBroken)
 END_MESSAGE_MAP()
 
 LRESULT Command(CWnd& wnd, UINT id) { return wnd.SendMessage(WM_COMMAND, id, 0); }
@@ -237,6 +256,26 @@ TEST(ModalDialog, OwnerTakesNoInputWhileItRunsAndTheWindowGoesAfterwards)
     EXPECT_EQ(inner.m_editField.m_hWnd, nullptr);
     EXPECT_EQ(std::count(owner.commands.begin(), owner.commands.end(), IDCANCEL), 0)
         << "Escape reached the disabled owner";
+}
+
+TEST(ModalDialog, ADialogThatFailsToStartLeavesNothingBehind)
+{
+    TestDlg owner;
+    theTestApp.m_pMainWnd = &owner;
+    MessageBoxSeen seen;
+    bool ownerEnabled = false, ownerInnermost = false;
+    Later([&] {
+        AcceptNextMessageBox(&seen);
+        Command(owner, 0x8013);
+        ownerEnabled = owner.IsWindowEnabled();
+        ownerInnermost = CDialog::InnermostModal() == &owner;
+        owner.EndDialog(IDOK);
+    });
+    owner.DoModal();
+    theTestApp.m_pMainWnd = nullptr;
+    EXPECT_EQ(seen.text, "A required resource was unavailable.");
+    EXPECT_TRUE(ownerEnabled);
+    EXPECT_TRUE(ownerInnermost);
 }
 
 TEST(ModalDialog, MissingTemplateGivesMinusOne)
