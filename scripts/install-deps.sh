@@ -10,7 +10,7 @@ packages=(
     cmake g++ make pkg-config qt6-base-dev libgl-dev libcups2-dev
     # tests and benchmarks
     libgtest-dev libbenchmark-dev libcairo2-dev locales
-    xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core
+    python3 xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core
     cups cups-client cups-ipp-utils cups-filters poppler-utils
 )
 
