@@ -21,12 +21,8 @@ public:
     void Format(LPCTSTR format, ...) __attribute__((format(printf, 2, 3)));
 
     int GetLength() const { return static_cast<int>(m_text.size()); }
-    BOOL IsEmpty() const { return m_text.empty(); }
-    LPCTSTR GetString() const { return m_text.c_str(); }
     operator LPCTSTR() const { return m_text.c_str(); }
     const std::string& Str() const { return m_text; }
-
-    bool operator==(const CString& other) const { return m_text == other.m_text; }
 
 private:
     std::string m_text;

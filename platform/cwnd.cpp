@@ -23,8 +23,6 @@ RECT ToRect(const QRect& rect)
 
 } // namespace
 
-CWnd* CWnd::FromHandle(HWND hWnd) { return hWnd ? hWnd->wnd : nullptr; }
-
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     return WindowProc(message, wParam, lParam);

@@ -28,8 +28,6 @@ public:
     int EndPage() override;
     int EndDoc() override;
 
-    QPrinter& Printer() { return *m_printer; }
-
 private:
     void Flush();
 
