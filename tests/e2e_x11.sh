@@ -17,6 +17,8 @@ done
 
 export WORK=$work
 unset QT_QPA_PLATFORM
+# Under the sanitizers: the X session's system libraries keep some memory for good.
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp:print_suppressions=0}
 xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
     set -u
     "$WORK/prefix/bin/Vellorin" --ignored argument &

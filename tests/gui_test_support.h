@@ -13,13 +13,20 @@
 #include <functional>
 #include <string>
 
+// Waits until `window` is the active window itself (Qt also calls a window
+// active while a related one is).
+inline void WaitUntilActive(QWidget* window)
+{
+    (void)QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+}
+
 // Runs `step` once the dialog that is about to run has started and is active.
 inline void Later(std::function<void()> step)
 {
     QTimer::singleShot(0, [step = std::move(step)] {
         CDialog* dialog = CDialog::InnermostModal();
         if (dialog && dialog->m_hWnd && dialog->m_hWnd->widget)
-            (void)QTest::qWaitForWindowActive(dialog->m_hWnd->widget);
+            WaitUntilActive(dialog->m_hWnd->widget);
         step();
     });
 }

@@ -138,7 +138,7 @@ protected:
     {
         Later([&] {
             for (int i = 0; i < times; ++i) {
-                (void)QTest::qWaitFor([this] { return QApplication::activeWindow() == main.m_hWnd->widget; });
+                WaitUntilActive(main.m_hWnd->widget);
                 auto* timer = new QTimer;
                 QObject::connect(timer, &QTimer::timeout, [timer, &inDialog] {
                     QWidget* modal = QApplication::activeModalWidget();
@@ -146,7 +146,7 @@ protected:
                         return;
                     timer->stop();
                     timer->deleteLater();
-                    (void)QTest::qWaitFor([modal] { return QApplication::activeWindow() == modal; });
+                    WaitUntilActive(modal);
                     inDialog(OpenPrintDialog());
                 });
                 main_window_widget = main.m_hWnd->widget;

@@ -80,7 +80,7 @@ void WhenDialogRuns(UINT templateId, std::function<void()> step)
             return;
         timer->stop();
         timer->deleteLater();
-        (void)QTest::qWaitForWindowActive(dialog->m_hWnd->widget);
+        WaitUntilActive(dialog->m_hWnd->widget);
         step();
     });
     timer->start(5);
