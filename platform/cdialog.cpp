@@ -2,6 +2,7 @@
 
 #include "platform/cwinapp.h"
 #include "platform/dialog_window.h"
+#include "platform/owner_disabled.h"
 #include "platform/system_metrics.h"
 
 #include <QEventLoop>
@@ -46,52 +47,41 @@ INT_PTR CDialog::DoModal()
     m_pOwner = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
     if (m_pOwner == this || (m_pOwner && !m_pOwner->m_hWnd))
         m_pOwner = nullptr;
-    DialogWindow* ownerWindow = m_pOwner ? AfxDialogWindow(m_pOwner->m_hWnd) : nullptr;
-    bool disabledOwner = m_pOwner && m_pOwner->IsWindowEnabled();
-    if (disabledOwner)
-        m_pOwner->EnableWindow(FALSE);
+    {
+        OwnerDisabled disabled(m_pOwner);
+        auto* window = new DialogWindow(*this, *dialog, m_pOwner ? AfxDialogWindow(m_pOwner->m_hWnd) : nullptr);
+        m_hWnd = window->Handle();
+        m_ended = false;
+        m_nModalResult = -1;
+        ModalStack().push_back(this);
 
-    auto* window = new DialogWindow(*this, *dialog, ownerWindow);
-    m_hWnd = window->Handle();
-    m_ended = false;
-    m_nModalResult = -1;
-    ModalStack().push_back(this);
+        RECT before;
+        GetWindowRect(&before);
+        BOOL setFocus = FALSE;
+        try {
+            setFocus = OnInitDialog();
+        } catch (...) {
+            // A dialog that fails to start leaves nothing behind.
+            ModalStack().pop_back();
+            DestroyWindow();
+            throw;
+        }
+        CentreIfUnmoved(before);
+        if (setFocus)
+            window->FocusFirstTabStop();
 
-    RECT before;
-    GetWindowRect(&before);
-    BOOL setFocus = FALSE;
-    try {
-        setFocus = OnInitDialog();
-    } catch (...) {
-        // A dialog that fails to start leaves nothing behind.
+        if (!m_ended) {
+            window->show();
+            window->raise();
+            window->activateWindow();
+            ModalLoop loop;
+            m_loop = &loop;
+            loop.loop.exec();
+            m_loop = nullptr;
+        }
         ModalStack().pop_back();
-        if (disabledOwner)
-            m_pOwner->EnableWindow(TRUE);
-        DestroyWindow();
-        throw;
-    }
-    CentreIfUnmoved(before);
-    if (setFocus)
-        window->FocusFirstTabStop();
-
-    if (!m_ended) {
-        window->show();
-        window->raise();
-        window->activateWindow();
-        ModalLoop loop;
-        m_loop = &loop;
-        loop.loop.exec();
-        m_loop = nullptr;
-    }
-
-    ModalStack().pop_back();
-    if (disabledOwner)
-        m_pOwner->EnableWindow(TRUE);
-    window->hide();
-    if (ownerWindow) {
-        ownerWindow->raise();
-        ownerWindow->activateWindow();
-    }
+        window->hide();
+    } // the owner takes input again and is activated
     DestroyWindow();
     return m_nModalResult;
 }

@@ -1,6 +1,7 @@
 #include "platform/cprint_dialog.h"
 
 #include "platform/cwinapp.h"
+#include "platform/owner_disabled.h"
 #include "platform/printer_dc.h"
 #include "platform/window_handle.h"
 
@@ -12,28 +13,6 @@
 #include <QPrinterInfo>
 
 namespace {
-
-// While a print dialog runs, its owner takes no input but goes on painting.
-class OwnerDisabled {
-public:
-    explicit OwnerDisabled(CWnd* owner)
-        : m_owner(owner && owner->IsWindowEnabled() ? owner : nullptr)
-    {
-        if (m_owner)
-            m_owner->EnableWindow(FALSE);
-    }
-    ~OwnerDisabled()
-    {
-        if (!m_owner)
-            return;
-        m_owner->EnableWindow(TRUE);
-        if (QWidget* widget = m_owner->m_hWnd ? m_owner->m_hWnd->widget.data() : nullptr)
-            widget->activateWindow();
-    }
-
-private:
-    CWnd* m_owner;
-};
 
 // Qt's print dialog offers page ranges even when told not to; these are its
 // page-range controls, taken away each time the dialog shows.

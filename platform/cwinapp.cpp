@@ -35,10 +35,10 @@ void CWinApp::SetProgramPath(const std::string& path)
     size_t slash = path.find_last_of('/');
     std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
     size_t dot = file.find_last_of('.');
-    if (m_appName.empty())
-        m_appName = dot == std::string::npos || dot == 0 ? file : file.substr(0, dot);
-    std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
     std::string stem = dot == std::string::npos || dot == 0 ? file : file.substr(0, dot);
+    std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
+    if (m_appName.empty())
+        m_appName = stem;
     m_helpFilePath = folder + stem + ".HLP";
     m_pszAppName = m_appName.c_str();
     m_pszHelpFilePath = m_helpFilePath.c_str();

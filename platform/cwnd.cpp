@@ -16,6 +16,13 @@ namespace {
 
 QWidget* Widget(HWND hWnd) { return hWnd ? hWnd->widget.data() : nullptr; }
 
+// Where a window paints: a dialog's client area, or the control itself.
+QWidget* ClientWidget(HWND hWnd)
+{
+    DialogWindow* window = AfxDialogWindow(hWnd);
+    return window ? window->Client() : Widget(hWnd);
+}
+
 RECT ToRect(const QRect& rect)
 {
     return RECT{rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
@@ -79,9 +86,7 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 void CWnd::GetClientRect(LPRECT rect) const
 {
-    QWidget* widget = Widget(m_hWnd);
-    if (DialogWindow* window = AfxDialogWindow(m_hWnd))
-        widget = window->Client();
+    QWidget* widget = ClientWidget(m_hWnd);
     *rect = widget ? RECT{0, 0, widget->width(), widget->height()} : RECT{0, 0, 0, 0};
 }
 
@@ -113,9 +118,7 @@ void CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint)
 
 BOOL CWnd::RedrawWindow(LPCRECT update, CRgn*, UINT flags)
 {
-    QWidget* widget = Widget(m_hWnd);
-    if (DialogWindow* window = AfxDialogWindow(m_hWnd))
-        widget = window->Client();
+    QWidget* widget = ClientWidget(m_hWnd);
     if (!widget)
         return FALSE;
     QRect area = update ? QRect(update->left, update->top, update->right - update->left,

@@ -1,10 +1,13 @@
 // Helpers for tests that drive real windows on Qt's offscreen platform.
 #pragma once
 
+#include "figure/serif_figure.h"
 #include "platform/cdialog.h"
+#include "platform/raster_surface.h"
 #include "platform/window_handle.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -50,6 +53,29 @@ inline void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifi
     QTest::keyClick(KeyTarget(), key, modifiers);
 }
 
+// Runs `step` once, as soon as `ready` holds, looking every few milliseconds
+// from whatever event loop is running.
+inline void WhenReady(std::function<bool()> ready, std::function<void()> step)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, ready = std::move(ready), step = std::move(step)] {
+        if (!ready())
+            return;
+        timer->stop();
+        timer->deleteLater(); // only once control is back in this loop
+        step();
+    });
+    timer->start(5);
+}
+
+// Chooses a menu item by its access keys, as a person does: Alt+menu, then item.
+inline void ChooseMenuItem(Qt::Key menu, Qt::Key item)
+{
+    PressKey(menu, Qt::AltModifier);
+    (void)QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; });
+    PressKey(item);
+}
+
 struct MessageBoxSeen {
     bool shown = false;
     QString title;
@@ -60,20 +86,27 @@ struct MessageBoxSeen {
 // Watches for the next message box, notes what it says and presses Enter on it.
 inline void AcceptNextMessageBox(MessageBoxSeen* seen)
 {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, seen] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        seen->shown = true;
-        seen->title = box->windowTitle();
-        seen->text = box->text();
-        seen->icon = box->icon();
-        QTest::keyClick(box, Qt::Key_Return);
-    });
-    timer->start(5);
+    auto box = [] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); };
+    WhenReady([box] { return box() != nullptr; },
+              [box, seen] {
+                  seen->shown = true;
+                  seen->title = box()->windowTitle();
+                  seen->text = box()->text();
+                  seen->icon = box()->icon();
+                  QTest::keyClick(box(), Qt::Key_Return);
+              });
+}
+
+// A client area as the main window paints it, by the raster surface:
+// frame, white, and the figure of the current parameters.
+inline QImage ExpectedClient(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    RgbRasterSurface surface(reinterpret_cast<uint32_t*>(image.bits()), width, height,
+                             image.bytesPerLine() / 4);
+    surface.Rectangle(0, 0, width, height);
+    DrawDesign(surface, FigureRect{0, 0, width, height});
+    return image;
 }
 
 // A test program's main: Qt on the offscreen platform, the framework started

@@ -139,28 +139,23 @@ protected:
         Later([&] {
             for (int i = 0; i < times; ++i) {
                 WaitUntilActive(main.m_hWnd->widget);
-                auto* timer = new QTimer;
-                QObject::connect(timer, &QTimer::timeout, [timer, &inDialog] {
-                    QWidget* modal = QApplication::activeModalWidget();
-                    if (!modal || modal == main_window_widget)
-                        return;
-                    timer->stop();
-                    timer->deleteLater();
-                    WaitUntilActive(modal);
-                    inDialog(OpenPrintDialog());
-                });
-                main_window_widget = main.m_hWnd->widget;
-                timer->start(10);
-                PressKey(Qt::Key_F, Qt::AltModifier);
-                (void)QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; });
-                PressKey(Qt::Key_P);
+                QWidget* mainWindow = main.m_hWnd->widget;
+                WhenReady(
+                    [mainWindow] {
+                        QWidget* modal = QApplication::activeModalWidget();
+                        return modal && modal != mainWindow;
+                    },
+                    [&inDialog] {
+                        WaitUntilActive(QApplication::activeModalWidget());
+                        inDialog(OpenPrintDialog());
+                    });
+                ChooseMenuItem(Qt::Key_F, Qt::Key_P);
             }
             PressKey(Qt::Key_Escape);
         });
         main.DoModal();
     }
 
-    static inline QWidget* main_window_widget = nullptr;
     CDesignDlg main;
 };
 

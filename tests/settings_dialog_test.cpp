@@ -73,17 +73,15 @@ SettingsView ViewOf(CDialog* dialog)
 // Runs `step` once the dialog with this template is the one running.
 void WhenDialogRuns(UINT templateId, std::function<void()> step)
 {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, templateId, step] {
-        CDialog* dialog = CDialog::InnermostModal();
-        if (!dialog || dialog->m_nIDHelp != templateId || !dialog->m_hWnd)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        WaitUntilActive(dialog->m_hWnd->widget);
-        step();
-    });
-    timer->start(5);
+    WhenReady(
+        [templateId] {
+            CDialog* dialog = CDialog::InnermostModal();
+            return dialog && dialog->m_nIDHelp == templateId && dialog->m_hWnd;
+        },
+        [step] {
+            WaitUntilActive(CDialog::InnermostModal()->m_hWnd->widget);
+            step();
+        });
 }
 
 // Lets pending events (and the paints they cause) run.
@@ -127,9 +125,7 @@ protected:
                 Settle();
                 inDialog(view);
             });
-            PressKey(Qt::Key_D, Qt::AltModifier);
-            (void)QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; });
-            PressKey(Qt::Key_O);
+            ChooseMenuItem(Qt::Key_D, Qt::Key_O);
             afterDialog();
             PressKey(Qt::Key_Escape);
         });
@@ -188,12 +184,7 @@ TEST_F(SettingsDialogTest, OkRepaintsTheMainWindowBeforeTheDialogCloses)
     EXPECT_EQ(paint.ratio, 0.6);
 
     // The picture is the raster surface's for the new parameters.
-    QImage expected(paint.picture.size(), QImage::Format_RGB32);
-    RgbRasterSurface surface(reinterpret_cast<uint32_t*>(expected.bits()), expected.width(),
-                             expected.height(), expected.bytesPerLine() / 4);
-    surface.Rectangle(0, 0, expected.width(), expected.height());
-    DrawDesign(surface, FigureRect{0, 0, expected.width(), expected.height()});
-    EXPECT_EQ(paint.picture, expected);
+    EXPECT_EQ(paint.picture, ExpectedClient(paint.picture.width(), paint.picture.height()));
 }
 
 // A typed ratio and offset, then OK: what is stored, whether the dialog stays
@@ -245,9 +236,7 @@ TEST_F(SettingsDialogTest, TypedTextsAndWhatOkDoesWithThem)
                 if (open)
                     QTest::mouseClick(view.cancel, Qt::LeftButton);
             });
-            PressKey(Qt::Key_D, Qt::AltModifier);
-            (void)QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; });
-            PressKey(Qt::Key_O);
+            ChooseMenuItem(Qt::Key_D, Qt::Key_O);
             PressKey(Qt::Key_Escape);
         });
         watched.DoModal();
@@ -326,9 +315,7 @@ TEST_F(SettingsDialogTest, EscapeAndTheCloseBoxCancel)
                 else
                     PressKey(Qt::Key_Escape);
             });
-            PressKey(Qt::Key_D, Qt::AltModifier);
-            (void)QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; });
-            PressKey(Qt::Key_O);
+            ChooseMenuItem(Qt::Key_D, Qt::Key_O);
             open = DialogOpen();
             PressKey(Qt::Key_Escape);
         });
